@@ -126,6 +126,10 @@ int program_entry(win::InstanceHandle instance, int show_command) {
   try {
     return run_program(instance, show_command);
   } catch (const ptc::DynamicError& error) {
+    // The music has started and the pixel format exists; the format is
+    // released, the rest ends with the process.
+    if (program_display.format != nullptr) ptc::destroy_pixel_format(program_display.format);
+    program_display.format = nullptr;
     std::fprintf(stderr, "%s\n", error.what());
     return 1;
   }
