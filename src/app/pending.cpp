@@ -40,11 +40,6 @@ void draw_logo_frame(const FrameStrip&, std::uint32_t*, std::uint32_t& anim_tick
   anim_tick = (anim_tick + 1) % LOGO_TICKS;
 }
 
-// --- plug-in point: drawing ---
-void draw_cursor(const std::uint32_t*, std::uint32_t*, std::uint32_t*, std::uint32_t,
-                 std::uint32_t, std::uint32_t) {}
-void restore_cursor(std::uint32_t*, const std::uint32_t*, std::uint32_t, std::uint32_t) {}
-
 // --- plug-in point: slides ---
 void show_first_slide() { std::memset(framebuffer, 0x20, sizeof framebuffer); }
 
