@@ -1,0 +1,76 @@
+// A private X server (Xvfb, 640 x 480 x 24) for the real-window tests, the
+// real `report` process started in it, and the tools that drive and watch
+// it: xdotool for the pointer and keys, xwd for screen captures.
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// An Xvfb server on a free display number; stopped when the value dies.
+class XServer {
+ public:
+  XServer();
+  ~XServer();
+  XServer(const XServer&) = delete;
+  XServer& operator=(const XServer&) = delete;
+
+  bool running() const { return pid_ > 0; }
+  const std::string& display() const { return display_; }  // ":N"
+
+  // Runs an xdotool command line against this display; true when it succeeded.
+  bool xdotool(const std::string& arguments) const;
+  // The whole screen as 640 x 480 pixels 0x00RRGGBB; empty on failure.
+  std::vector<std::uint32_t> capture() const;
+
+ private:
+  pid_t pid_ = -1;
+  std::string display_;
+};
+
+// A child process with its standard error collected into a file.
+class Process {
+ public:
+  // Starts `program` in `folder` with the environment of the test plus `env`
+  // ("NAME=value"; "NAME=" removes NAME).
+  Process(const std::string& program, const std::string& folder, const std::vector<std::string>& env);
+  ~Process();
+  Process(const Process&) = delete;
+  Process& operator=(const Process&) = delete;
+
+  pid_t pid() const { return pid_; }
+  // Waits for the end; the exit code, 128 + signal for a signal, -1 on timeout.
+  int wait(std::chrono::milliseconds timeout);
+  bool running();
+  std::string error_output() const;
+  void signal(int number) const;
+
+ private:
+  pid_t pid_ = -1;
+  int status_ = -1;
+  bool reaped_ = false;
+  std::string error_file_;
+};
+
+// Polls `ready` every 20 ms until it holds or `timeout` runs out.
+template <typename Ready>
+bool wait_until(Ready ready, std::chrono::milliseconds timeout) {
+  auto end = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    if (ready()) return true;
+    if (std::chrono::steady_clock::now() > end) return false;
+    struct timespec pause{0, 20 * 1000 * 1000};
+    nanosleep(&pause, nullptr);
+  }
+}
+
+// Paths fixed by the build.
+std::string report_binary();
+std::string show_folder();
+
+}  // namespace e2e
