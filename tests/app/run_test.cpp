@@ -132,3 +132,17 @@ TEST(Run, ADestroyedWindowEndsTheLoopThroughTheQuitMessage) {
   // The destroy posts a quit message, taken in the same pump: loop frames 0..2 presented.
   EXPECT_EQ(run.frame_hashes.size(), static_cast<std::size_t>(INTRO + 3));
 }
+
+TEST(Run, AQuitSeenDuringTheIntroSkipsTheLoopAndFadesTheComposedFrame) {
+  fake::RunOptions options;
+  options.dispatch_while_showing = true;
+  options.script = {fake::escape_at(100)};
+  options.keep_last_frames = true;
+  fake::RunResult run = fake::run_program(options);
+  EXPECT_EQ(run.exit_code, 0);
+  // No loop frame: the intro's 300 frames, then straight into the 8 fade frames.
+  ASSERT_EQ(run.frame_hashes.size(), static_cast<std::size_t>(INTRO + 8));
+  const auto* black = run.frame(INTRO + 7);
+  ASSERT_NE(black, nullptr);
+  EXPECT_TRUE(all_zero(*black));
+}

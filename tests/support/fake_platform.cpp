@@ -312,6 +312,14 @@ void show_frame(Console*) {
     if (state.last_frames.size() > 10) state.last_frames.pop_front();
   }
   ++state.presented;
+  if (state.options.dispatch_while_showing) {
+    fake::apply_script();
+    while (!state.queue.empty() && state.queue.front().message != win::MSG_QUIT) {
+      win::Message message = state.queue.front();
+      state.queue.pop_front();
+      win::dispatch_message(&message);
+    }
+  }
   if (state.presented > state.options.frame_limit) {
     state.record.hit_frame_limit = true;
     throw fake::ProcessEnded{-2};

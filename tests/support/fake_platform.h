@@ -36,6 +36,9 @@ struct RunOptions {
   bool keep_last_frames = false;  // also keep the frames of the fade and the last loop frame
   bool window_fails = false;      // creating the window fails
   bool pointer_query_fails = false;
+  // The console hands queued window messages to the window procedure while
+  // it shows a frame, as some displays do during the intro.
+  bool dispatch_while_showing = false;
   int screen_width = 640;
   int screen_height = 480;
   int frame_limit = 20000;        // a run presenting more frames than this is stopped
