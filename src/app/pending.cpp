@@ -31,18 +31,3 @@ void load_image_by_extension(const char* path, Image& image) {
   image.bits_per_pixel = 32;
   image.pixels.reset(new std::uint32_t[image.width * image.height]());
 }
-
-// --- plug-in point: logo strip ---
-void load_frame_strip(FrameStrip& strip) {
-  strip.pixels.reset(new std::uint32_t[LOGO_FRAME_WORDS * strip.frame_count]());
-}
-void draw_logo_frame(const FrameStrip&, std::uint32_t*, std::uint32_t& anim_tick) {
-  anim_tick = (anim_tick + 1) % LOGO_TICKS;
-}
-
-// --- plug-in point: slides ---
-void show_first_slide() { std::memset(framebuffer, 0x20, sizeof framebuffer); }
-
-// --- plug-in point: player controls ---
-std::uint32_t current_slide = 0;
-void update_player_controls() {}

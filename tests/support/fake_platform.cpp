@@ -11,6 +11,7 @@
 
 #include "app/run.h"
 #include "app/window.h"
+#include "player/player_controls.h"
 #include "platform/display_console.h"
 #include "platform/music.h"
 #include "platform/process.h"
@@ -164,6 +165,8 @@ void reset_program_state() {
   cursor_x = 0;
   cursor_y = 0;
   anim_tick = 0;
+  current_slide = 0;
+  player_controls = PlayerControls{};
 }
 
 }  // namespace fake
