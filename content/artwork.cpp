@@ -394,8 +394,8 @@ void draw_intro(Canvas& c) {
   sea(c, 604, 172, rgb8(30, 40, 75), rgb8(4, 6, 16), 250, Rgb{0.7f, 0.6f, 0.4f});
   beam(c, {250, 102}, {-20, 60}, 60, Rgb{0.45f, 0.4f, 0.25f});
   lighthouse(c, 250, 190, 95, Rgb{0.55f, 0.55f, 0.7f}, 1.0f);
-  draw_text_centred(c, "TIDEWIRE 24", 161, 34, 2.6f, Rgb{0.01f, 0.01f, 0.03f});
-  draw_text_centred(c, "TIDEWIRE 24", 160, 33, 2.6f, mix(PAPER, BRASS, 0.35f) * 1.1f);
+  draw_text_centred(c, "TIDEWIRE 24", 161, 34, 2.5f, Rgb{0.01f, 0.01f, 0.03f});
+  draw_text_centred(c, "TIDEWIRE 24", 160, 33, 2.5f, mix(PAPER, BRASS, 0.35f) * 1.1f);
   draw_text_centred(c, "COMPUTER ART AND MUSIC", 160, 68, 0.9f, TEAL * 1.2f);
   draw_text_centred(c, "LANNICK SOUND", 160, 80, 0.9f, TEAL * 1.2f);
   draw_glyph_text(c, "THE REPORT", 14, 214, 1.1f, PAPER);

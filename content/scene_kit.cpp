@@ -401,7 +401,8 @@ void table_rows(Canvas& c, const View& v, std::uint32_t seed, float z_near, floa
       if (dice.range(0, 1) > 0.85f) continue;
       Point p = v.at(X + jitter, 0.75f, z + 0.7f);
       Rgb s = screens[dice.next() % 6] * lerp_rgb(Rgb{0.6f, 0.6f, 0.6f}, Rgb{1.2f, 1.2f, 1.2f}, night);
-      monitor(c, p, v.focal * 0.62f / (z + 0.7f), s, night);
+      if (occupied == 0) s = Rgb{0.06f, 0.07f, 0.08f};  // nobody here yet: screens off
+      monitor(c, p, v.focal * 0.62f / (z + 0.7f), s, occupied == 0 ? 0 : night);
     }
     fill_polygon(c, {a, a2, b2, b}, solid(top_col));
     Point f0 = v.at(-9.5f, 0.68f, z), f1 = v.at(9.5f, 0.68f, z);

@@ -152,15 +152,25 @@ Rgb paint_tunnel(float u, float v) {
 }
 
 Rgb paint_winter_valley(float u, float v) {
-  Rgb skyc = mix(Rgb{0.35f, 0.5f, 0.85f}, Rgb{0.95f, 0.8f, 0.85f}, v * 1.6f);
-  float ridge = 0.45f + 0.12f * std::sin(u * 9) * std::sin(u * 3.1f + 1) + 0.05f * std::sin(u * 31);
-  float ridge2 = 0.62f + 0.06f * std::sin(u * 5 + 2);
-  // Posterised, as pixel art is: the picture on the screen is made of 16 colours.
-  float su = std::floor(u * 64) / 64, sv = std::floor(v * 48) / 48;
-  (void)su;
-  if (sv > ridge2) return mix(Rgb{0.9f, 0.93f, 1.0f}, Rgb{0.6f, 0.7f, 0.9f}, (sv - ridge2) * 3);
-  if (sv > ridge) return (std::fmod(su * 40, 1.0f) < 0.5f ? Rgb{0.2f, 0.3f, 0.35f} : Rgb{0.85f, 0.9f, 1.0f});
-  return skyc;
+  // Drawn as pixel art is: a coarse grid of pixels in a few flat colours.
+  float pu = std::floor(u * 96) / 96, pv = std::floor(v * 54) / 54;
+  Rgb col = pv < 0.3f ? rgb8(70, 100, 170) : (pv < 0.42f ? rgb8(120, 140, 200) : rgb8(200, 170, 200));
+  float far_ridge = 0.42f + 0.1f * std::fabs(std::sin(pu * 7.0f)) - 0.06f * std::sin(pu * 17);
+  float near_ridge = 0.58f + 0.08f * std::sin(pu * 4 + 1) + 0.03f * std::sin(pu * 23);
+  if (pv > far_ridge) col = pv < far_ridge + 0.05f ? rgb8(240, 245, 255) : rgb8(110, 120, 160);
+  if (pv > near_ridge) col = pv < near_ridge + 0.04f ? rgb8(250, 250, 255) : rgb8(60, 70, 100);
+  // The valley floor in snow, a frozen river winding through it.
+  if (pv > 0.75f) {
+    float river = 0.5f + 0.18f * std::sin(pv * 14);
+    col = std::fabs(pu - river) < 0.03f + (pv - 0.75f) * 0.3f ? rgb8(150, 200, 235) : rgb8(235, 240, 250);
+  }
+  // Fir trees along the slopes.
+  for (int t = 0; t < 9; ++t) {
+    float tx = 0.06f + t * 0.11f, base = 0.8f + 0.04f * std::sin(t * 2.1f), h = 0.12f;
+    if (pv < base && pv > base - h && std::fabs(pu - tx) < (pv - (base - h)) * 0.28f) col = rgb8(30, 70, 60);
+  }
+  if (pv < 0.3f && hash01(static_cast<int>(pu * 96), static_cast<int>(pv * 54), 171) > 0.97f) col = rgb8(255, 255, 255);
+  return col;
 }
 
 Rgb paint_equaliser(float u, float v) {
@@ -511,22 +521,22 @@ void scene_noodle_stall(Canvas& c) {
   // The pots on the counter, steaming.
   fill_rect(c, 0, 150, 320, 240, wood(rgb8(120, 75, 45)));
   fill_rect(c, 0, 146, 320, 154, solid(rgb8(90, 55, 35)));
-  for (float x : {60.0f, 150.0f}) {
+  for (float x : {40.0f, 280.0f}) {
     fill_rect(c, x - 28, 105, x + 28, 150, [&](Rgb& d, float px, float) { d = rgb8(170, 170, 175) * (1.2f - 0.6f * std::fabs(px - x) / 28); });
     fill_ellipse(c, x, 105, 28, 6, solid(rgb8(120, 70, 30)));
     steam(c, x, 105, 70, static_cast<std::uint32_t>(x));
   }
   // A bowl of noodle soup at the front.
-  fill_ellipse(c, 235, 200, 60, 20, solid(rgb8(230, 225, 215)));
-  fill_ellipse(c, 235, 196, 52, 14, solid(rgb8(170, 100, 40)));
+  fill_ellipse(c, 160, 200, 60, 20, solid(rgb8(230, 225, 215)));
+  fill_ellipse(c, 160, 196, 52, 14, solid(rgb8(170, 100, 40)));
   for (int i = 0; i < 14; ++i) {
-    float x = 200 + i * 5;
+    float x = 125 + i * 5;
     stroke(c, {x, 190.0f + i % 3}, {x + 8, 200.0f - (i % 2) * 3}, 1.3f, solid(rgb8(245, 215, 130)));
   }
-  fill_ellipse(c, 250, 192, 8, 4, solid(rgb8(240, 240, 230)));
-  fill_ellipse(c, 250, 192, 4, 2.5f, solid(rgb8(250, 180, 40)));
-  stroke(c, {210, 170}, {290, 210}, 2, solid(rgb8(90, 60, 30)));
-  steam(c, 230, 190, 60, 131);
+  fill_ellipse(c, 175, 192, 8, 4, solid(rgb8(240, 240, 230)));
+  fill_ellipse(c, 175, 192, 4, 2.5f, solid(rgb8(250, 180, 40)));
+  stroke(c, {135, 170}, {215, 210}, 2, solid(rgb8(90, 60, 30)));
+  steam(c, 155, 190, 60, 131);
 }
 
 void scene_seminar(Canvas& c) {
@@ -906,9 +916,12 @@ void scene_ferry_dusk(Canvas& c) {
   fill_rect(c, x0 + 80, wl - 48, x0 + 92, wl - 35, solid(rgb8(150, 30, 30)));
   steam(c, x0 + 86, wl - 48, 30, 335);
   glow(c, x0 - 5, wl - 18, 8, Rgb{0.3f, 1.2f, 0.3f});
-  // Its wake, a pale fan behind it.
-  fill_polygon(c, {{x1 - 5, wl}, {x1 + 60, wl + 30}, {x1 + 20, wl + 40}, {x1 - 20, wl}}, [&](Rgb& d, float x, float y) {
-    blend(d, Rgb{0.9f, 0.8f, 0.8f}, 0.35f * fbm(x / 3, y / 2, 336, 3));
+  // Its wake: pale streaks on the water, spreading behind the stern.
+  fill_rect(c, x1 - 10, wl - 1, 320, wl + 14, [&](Rgb& d, float x, float y) {
+    float spread = (x - x1 + 10) * 0.12f + 1;
+    float e = std::fabs(y - wl - spread * 0.5f) / spread;
+    float n = fbm(x / 4, y / 1.5f, 336, 3);
+    blend(d, Rgb{0.9f, 0.75f, 0.75f}, (1 - clamp01(e)) * smooth(0.4f, 0.7f, n) * 0.5f * (1 - (x - x1) / 80));
   });
   // The quay we stand on, waving.
   fill_rect(c, 0, 200, 320, 240, solid(rgb8(25, 22, 30)));
