@@ -3,6 +3,7 @@
 // same source always gives the same bytes.
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <string>
 
