@@ -14,10 +14,6 @@
 #include "render/framebuffer.h"
 #include "render/text.h"
 
-// --- plug-in point: slide table ---
-SlideTable slide_table;
-void build_slide_table() {}
-
 // --- plug-in point: image loading ---
 // Gives every catalogue file a blank picture of the size it is drawn at.
 void load_image_by_extension(const char* path, Image& image) {
