@@ -3,9 +3,7 @@
 // the real operation lands.
 #include <cstring>
 
-#include "app/catalogue.h"
 #include "app/display.h"
-#include "image/image.h"
 #include "image/logo_strip.h"
 #include "player/player_controls.h"
 #include "player/slide_table.h"
@@ -17,20 +15,6 @@
 // --- plug-in point: slide table ---
 SlideTable slide_table;
 void build_slide_table() {}
-
-// --- plug-in point: image loading ---
-// Gives every catalogue file a blank picture of the size it is drawn at.
-void load_image_by_extension(const char* path, Image& image) {
-  image.width = 640;
-  image.height = 480;
-  for (const ArtworkFile& file : artwork_files)
-    if (std::strcmp(file.path, path) == 0 && file.width != 0) {
-      image.width = file.width;
-      image.height = file.height;
-    }
-  image.bits_per_pixel = 32;
-  image.pixels.reset(new std::uint32_t[image.width * image.height]());
-}
 
 // --- plug-in point: logo strip ---
 void load_frame_strip(FrameStrip& strip) {
