@@ -15,14 +15,15 @@
 
 #include "image/jpeg_reader.h"
 #include "image/readers.h"
+#include "support/jpeg_encode.h"
 
 namespace {
 
 // Something with the statistics of a photograph: a shaded sky, a sun, a
 // textured ground and sensor grain, stored as a camera would (quality 85,
 // chroma subsampled).
-std::vector<unsigned char> encode_photograph(unsigned width, unsigned height) {
-  std::vector<unsigned char> rgb(std::size_t{width} * height * 3);
+std::vector<std::uint8_t> encode_photograph(unsigned width, unsigned height) {
+  std::vector<std::uint8_t> rgb(std::size_t{width} * height * 3);
   std::uint32_t seed = 2024;
   for (unsigned y = 0; y < height; ++y)
     for (unsigned x = 0; x < width; ++x) {
@@ -42,35 +43,16 @@ std::vector<unsigned char> encode_photograph(unsigned width, unsigned height) {
       }
       seed = seed * 1664525u + 1013904223u;
       double grain = int(seed >> 27) - 16;
-      unsigned char* p = &rgb[(std::size_t{y} * width + x) * 3];
+      std::uint8_t* p = &rgb[(std::size_t{y} * width + x) * 3];
       p[0] = static_cast<unsigned char>(std::fmin(255, std::fmax(0, r + grain)));
       p[1] = static_cast<unsigned char>(std::fmin(255, std::fmax(0, g + grain)));
       p[2] = static_cast<unsigned char>(std::fmin(255, std::fmax(0, b + grain)));
     }
 
-  jpeg_compress_struct info;
-  jpeg_error_mgr errors;
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  unsigned char* out = nullptr;
-  unsigned long out_size = 0;
-  jpeg_mem_dest(&info, &out, &out_size);
-  info.image_width = width;
-  info.image_height = height;
-  info.input_components = 3;
-  info.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, 85, TRUE);
-  jpeg_start_compress(&info, TRUE);
-  while (info.next_scanline < height) {
-    JSAMPROW row = &rgb[std::size_t{info.next_scanline} * width * 3];
-    jpeg_write_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  std::vector<unsigned char> file(out, out + out_size);
-  std::free(out);
-  return file;
+  fixture::JpegEncoding camera;
+  camera.quality = 85;
+  camera.subsampled = true;
+  return fixture::encode_jpeg(width, height, 3, JCS_RGB, rgb, camera);
 }
 
 // Temporary photograph files, removed when the benchmark program ends.
@@ -89,7 +71,7 @@ const std::string& photograph_path(unsigned width, unsigned height) {
   if (path.empty()) {
     char name[] = "/tmp/report_bench_XXXXXX";
     int fd = mkstemp(name);
-    std::vector<unsigned char> file = encode_photograph(width, height);
+    std::vector<std::uint8_t> file = encode_photograph(width, height);
     if (fd < 0 || write(fd, file.data(), file.size()) != static_cast<ssize_t>(file.size())) std::abort();
     close(fd);
     path = name;

@@ -5,11 +5,12 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include <jpeglib.h>
+
+#include "support/jpeg_encode.h"
 
 namespace {
 
@@ -53,39 +54,21 @@ Bytes pcx(unsigned right, unsigned bottom, const Bytes& data, bool with_palette)
   return file;
 }
 
-enum Mode { baseline, progressive, arithmetic, subsampled, restarts };
-
-Bytes jpeg(unsigned width, unsigned height, int components, J_COLOR_SPACE space, Mode mode) {
-  jpeg_compress_struct info;
-  jpeg_error_mgr errors;
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  unsigned char* out = nullptr;
-  unsigned long out_size = 0;
-  jpeg_mem_dest(&info, &out, &out_size);
-  info.image_width = width;
-  info.image_height = height;
-  info.input_components = components;
-  info.in_color_space = space;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, 80, TRUE);
-  if (mode == progressive) jpeg_simple_progression(&info);
-  if (mode == arithmetic) info.arith_code = TRUE;
-  if (mode == restarts) info.restart_interval = 1;
-  if (mode != subsampled)
-    for (int c = 0; c < info.num_components; ++c) info.comp_info[c].h_samp_factor = info.comp_info[c].v_samp_factor = 1;
-  jpeg_start_compress(&info, TRUE);
+Bytes jpeg(unsigned width, unsigned height, int components, J_COLOR_SPACE space,
+           const fixture::JpegEncoding& how = {}) {
   Bytes samples(std::size_t{width} * height * components);
   for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<std::uint8_t>((i * 37) ^ (i >> 5));
-  while (info.next_scanline < info.image_height) {
-    JSAMPROW row = samples.data() + std::size_t{info.next_scanline} * width * components;
-    jpeg_write_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  Bytes file(out, out + out_size);
-  std::free(out);
-  return file;
+  return fixture::encode_jpeg(width, height, components, space, samples, how);
+}
+
+fixture::JpegEncoding mode(bool subsampled, bool progressive, bool arithmetic, unsigned restarts) {
+  fixture::JpegEncoding how;
+  how.quality = 80;
+  how.subsampled = subsampled;
+  how.progressive = progressive;
+  how.arithmetic = arithmetic;
+  how.restart_interval = restarts;
+  return how;
 }
 
 bool write(const std::string& path, const Bytes& bytes) {
@@ -109,7 +92,7 @@ int main(int argc, char** argv) {
     const char* name;
     Bytes bytes;
   };
-  Bytes colour_jpeg = jpeg(24, 16, 3, JCS_RGB, baseline);
+  Bytes colour_jpeg = jpeg(24, 16, 3, JCS_RGB);
   Bytes cut_jpeg(colour_jpeg.begin(), colour_jpeg.begin() + colour_jpeg.size() / 2);
   const Seed seeds[] = {
       {"tga/depth8", tga(4, 3, 8, 768 + 12)},
@@ -123,12 +106,12 @@ int main(int argc, char** argv) {
       {"pcx/long_run", pcx(7, 7, {255, 9, 255, 9}, true)},
       {"pcx/short", pcx(3, 3, {200}, false)},
       {"jpeg/colour", colour_jpeg},
-      {"jpeg/grey", jpeg(16, 8, 1, JCS_GRAYSCALE, baseline)},
-      {"jpeg/progressive", jpeg(24, 16, 3, JCS_RGB, progressive)},
-      {"jpeg/arithmetic", jpeg(16, 16, 3, JCS_RGB, arithmetic)},
-      {"jpeg/subsampled", jpeg(32, 24, 3, JCS_RGB, subsampled)},
-      {"jpeg/restarts", jpeg(24, 16, 3, JCS_RGB, restarts)},
-      {"jpeg/cmyk", jpeg(8, 8, 4, JCS_CMYK, baseline)},
+      {"jpeg/grey", jpeg(16, 8, 1, JCS_GRAYSCALE)},
+      {"jpeg/progressive", jpeg(24, 16, 3, JCS_RGB, mode(false, true, false, 0))},
+      {"jpeg/arithmetic", jpeg(16, 16, 3, JCS_RGB, mode(false, false, true, 0))},
+      {"jpeg/subsampled", jpeg(32, 24, 3, JCS_RGB, mode(true, false, false, 0))},
+      {"jpeg/restarts", jpeg(24, 16, 3, JCS_RGB, mode(false, false, false, 1))},
+      {"jpeg/cmyk", jpeg(8, 8, 4, JCS_CMYK)},
       {"jpeg/cut", cut_jpeg},
   };
   for (const Seed& seed : seeds)

@@ -16,6 +16,7 @@
 #include <jpeglib.h>
 
 #include "image/image.h"
+#include "support/jpeg_encode.h"
 #include "support/fake_platform.h"
 
 namespace image_test {
@@ -63,36 +64,9 @@ inline Bytes byte_pattern(std::size_t count, unsigned first = 1) {
   return bytes;
 }
 
-// Encodes `samples` (rows top first, `components` samples per pixel in
-// `space`) as a baseline JPEG, without chroma subsampling.
-inline Bytes encode_jpeg(unsigned width, unsigned height, int components, J_COLOR_SPACE space,
-                         const Bytes& samples, int quality = 95) {
-  jpeg_compress_struct info;
-  jpeg_error_mgr errors;
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&info);
-  unsigned char* out = nullptr;
-  unsigned long out_size = 0;
-  jpeg_mem_dest(&info, &out, &out_size);
-  info.image_width = width;
-  info.image_height = height;
-  info.input_components = components;
-  info.in_color_space = space;
-  jpeg_set_defaults(&info);
-  jpeg_set_quality(&info, quality, TRUE);
-  for (int c = 0; c < info.num_components; ++c)
-    info.comp_info[c].h_samp_factor = info.comp_info[c].v_samp_factor = 1;
-  jpeg_start_compress(&info, TRUE);
-  while (info.next_scanline < info.image_height) {
-    JSAMPROW row = const_cast<JSAMPROW>(samples.data() + info.next_scanline * width * components);
-    jpeg_write_scanlines(&info, &row, 1);
-  }
-  jpeg_finish_compress(&info);
-  jpeg_destroy_compress(&info);
-  Bytes file(out, out + out_size);
-  std::free(out);
-  return file;
-}
+// Encodes `samples` as a JPEG file, by default without chroma subsampling.
+using fixture::encode_jpeg;
+using fixture::JpegEncoding;
 
 // The samples libjpeg itself decodes from `file`, with default parameters.
 inline Bytes decode_jpeg_samples(const Bytes& file) {

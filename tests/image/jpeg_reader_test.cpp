@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(Files, JpegPixels,
 TEST(JpegReader, StoresRed200Green100Blue50AsTheBytes50_100_200_0) {
   Bytes samples;
   for (int i = 0; i < 64; ++i) samples.insert(samples.end(), {200, 100, 50});
-  Image image = load_jpeg_file(encode_jpeg(8, 8, 3, JCS_RGB, samples, 100));
+  Image image = load_jpeg_file(encode_jpeg(8, 8, 3, JCS_RGB, samples, image_test::JpegEncoding{100}));
   ASSERT_NE(image.pixels, nullptr);
   const std::uint8_t* bytes = image_bytes(image);
   EXPECT_NEAR(bytes[0], 50, 2);
