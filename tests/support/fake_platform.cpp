@@ -308,6 +308,7 @@ bool upload_frame(Console*, const void* pixels, int, int, int, const PixelFormat
 void show_frame(Console*) {
   int n = state.presented;
   state.record.frame_hashes.push_back(fake::hash_frame(state.uploaded));
+  if (state.options.on_frame) state.options.on_frame(n, state.uploaded);
   bool keep = state.options.keep_frames.count(n) != 0;
   if (keep) state.record.kept.emplace_back(n, std::vector<std::uint32_t>(state.uploaded, state.uploaded + 640 * 480));
   if (state.options.keep_last_frames && !keep) {

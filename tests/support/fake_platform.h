@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -42,6 +43,8 @@ struct RunOptions {
   int screen_width = 640;
   int screen_height = 480;
   int frame_limit = 20000;        // a run presenting more frames than this is stopped
+  // Called with every presented frame (0-based number, 640 x 480 pixels).
+  std::function<void(int, const std::uint32_t*)> on_frame;
 };
 
 struct RunResult {
