@@ -34,7 +34,7 @@ void read_image_file(const char* path, std::vector<unsigned char>& bytes) {
 
 std::unique_ptr<std::uint32_t[]> allocate_pixel_words(std::uint64_t width, std::uint64_t height,
                                                       unsigned bytes_per_pixel, bool zeroed) {
-  // width and height are at most 65536 each, so the product cannot wrap in 64 bits.
+  // Each side fits in 32 bits, so the product cannot wrap in 64.
   std::uint64_t pixels = width * height;
   if (pixels > MAX_IMAGE_PIXELS) return nullptr;
   std::uint64_t words = (pixels * bytes_per_pixel + 3) / 4;

@@ -90,7 +90,10 @@ TEST_P(JpegPixels, StoresEachDecodedPixelAsBlueGreenRedAndZero) {
 INSTANTIATE_TEST_SUITE_P(Files, JpegPixels,
                          ::testing::Values(DecodeCase{"Colour", 37, 21, 3, JCS_RGB},
                                            DecodeCase{"Greyscale", 19, 33, 1, JCS_GRAYSCALE},
-                                           DecodeCase{"Photograph", 320, 240, 3, JCS_RGB}),
+                                           DecodeCase{"Photograph", 320, 240, 3, JCS_RGB},
+                                           // Fewer pixels than one block of the fast conversion.
+                                           DecodeCase{"OnePixel", 1, 1, 3, JCS_RGB},
+                                           DecodeCase{"FivePixels", 5, 1, 3, JCS_RGB}),
                          [](const ::testing::TestParamInfo<DecodeCase>& info) { return std::string(info.param.name); });
 
 TEST(JpegReader, StoresRed200Green100Blue50AsTheBytes50_100_200_0) {
