@@ -9,8 +9,10 @@
 
 void load_frame_strip(FrameStrip& strip) {
   Image scratch;
-  std::uint64_t words = std::uint64_t(strip.width) * std::uint64_t(strip.height) * strip.frame_count;
-  strip.pixels.reset(new std::uint32_t[words]());
+  // Frames are copied and drawn in fixed 70 x 70 slots; never make a slot smaller.
+  std::uint64_t frame_words = std::uint64_t(strip.width) * std::uint64_t(strip.height);
+  if (frame_words < LOGO_FRAME_WORDS) frame_words = LOGO_FRAME_WORDS;
+  strip.pixels.reset(new std::uint32_t[frame_words * strip.frame_count]());
   for (std::uint32_t i = 0; i < strip.frame_count; ++i) {
     char name[256];
     std::snprintf(name, sizeof name, "%s%u%s", strip.name_prefix, i, strip.name_suffix);

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "app/catalogue.h"
-#include "app/run.h"
 #include "image/logo_strip.h"
 #include "player/slide_table.h"
 #include "player/slides.h"
@@ -130,8 +129,19 @@ TEST_F(ShowFolder, ALeadingTabMovesTheLineOneCellRight) {
   EXPECT_TRUE(drew_something);
 }
 
+FrameStrip logo_as_loaded_at_start_up() {
+  FrameStrip strip;
+  strip.width = 70;
+  strip.height = 70;
+  strip.frame_count = 10;
+  strip.name_prefix = "images\\01000";
+  strip.name_suffix = ".tga";
+  load_frame_strip(strip);
+  return strip;
+}
+
 TEST_F(ShowFolder, TheLogoShowsEachFrameFourTimesInOrderAndStaysInItsBlock) {
-  load_frame_strip(logo_strip);  // the run's strip, loaded as start-up does
+  FrameStrip logo_strip = logo_as_loaded_at_start_up();
   fill_random();
   std::vector<std::uint32_t> before = snapshot();
   std::uint32_t tick = 0;
@@ -150,24 +160,26 @@ TEST_F(ShowFolder, TheLogoShowsEachFrameFourTimesInOrderAndStaysInItsBlock) {
 }
 
 TEST_F(ShowFolder, TheLogoStripHoldsTheNumberedFilesInOrder) {
-  FrameStrip strip;
-  strip.width = 70;
-  strip.height = 70;
-  strip.frame_count = 10;
-  strip.name_prefix = "images\\01000";
-  strip.name_suffix = ".tga";
-  load_frame_strip(strip);
+  FrameStrip strip = logo_as_loaded_at_start_up();
   for (int i = 0; i < 10; ++i) {
     const Image& file = show::picture("images\\01000" + std::to_string(i) + ".tga");
     ASSERT_TRUE(std::equal(file.pixels.get(), file.pixels.get() + 4900, strip.pixels.get() + 4900 * i)) << i;
   }
 
+  // A strip with no frames loads no file; one with smaller frames still gets whole slots.
   FrameStrip empty;
   empty.width = 70;
   empty.height = 70;
   empty.frame_count = 0;
   empty.name_prefix = "no such folder\\";
   load_frame_strip(empty);  // loads no file, so it does not end the run
+  FrameStrip small = logo_as_loaded_at_start_up();
+  small.width = small.height = 0;
+  small.name_prefix = "images\\01000";
+  load_frame_strip(small);
+  std::uint32_t tick = 36;
+  draw_logo_frame(small, framebuffer, tick);  // frame 9, read inside the buffer
+  EXPECT_TRUE(show::block_equals(framebuffer, {241, 12, 70, 70}, strip.pixels.get() + 4900 * 9));
 }
 
 TEST_F(ShowFolder, ThousandsOfSlideChangesKeepNoPhotographAlive) {
