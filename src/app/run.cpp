@@ -22,15 +22,9 @@ namespace {
 
 constexpr std::uint32_t CURSOR_KEY = 0;
 
-// Where the cursor was last drawn, so the next frame restores that spot.
-std::uint32_t drawn_cursor_x = 0;
-std::uint32_t drawn_cursor_y = 0;
-
 void draw_program_cursor() {
   draw_cursor(artwork_pixels(ART_CURSOR), framebuffer, cursor_save_under, CURSOR_KEY, cursor_x,
               cursor_y);
-  drawn_cursor_x = cursor_x;
-  drawn_cursor_y = cursor_y;
 }
 
 void load_logo_strip() {
@@ -53,7 +47,8 @@ LoopEnd run_frame_loop(win::WindowHandle window) {
       win::translate_message(&message);
       win::dispatch_message(&message);
     }
-    restore_cursor(framebuffer, cursor_save_under, drawn_cursor_x, drawn_cursor_y);
+    // cursor_x and cursor_y still hold the position of the last draw.
+    restore_cursor(framebuffer, cursor_save_under, cursor_x, cursor_y);
     sample_cursor();
     draw_logo_frame(logo_strip, framebuffer, anim_tick);
     update_player_controls();
