@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -179,20 +180,13 @@ class FaultFolder {
     root_ = name;
     mkdir((root_ + "/images").c_str(), 0755);
     mkdir((root_ + "/musik").c_str(), 0755);
-    for (const char* sub : {"images", "musik"}) {
-      std::string listing = "ls " + show_ + "/" + sub;
-      if (FILE* pipe = popen(listing.c_str(), "r")) {
-        char line[512];
-        while (std::fgets(line, sizeof line, pipe)) {
-          std::string entry = std::string(sub) + "/" + std::string(line, std::strcspn(line, "\n"));
-          link(entry);
-        }
-        pclose(pipe);
-      }
-    }
+    for (const char* sub : {"images", "musik"})
+      for (const auto& entry : std::filesystem::directory_iterator(show_ + "/" + sub))
+        link(std::string(sub) + "/" + entry.path().filename().string());
   }
   ~FaultFolder() {
-    if (!root_.empty()) std::system(("rm -rf " + root_).c_str());
+    std::error_code ignored;
+    if (!root_.empty()) std::filesystem::remove_all(root_, ignored);
   }
 
   const std::string& root() const { return root_; }
@@ -219,7 +213,6 @@ class FaultFolder {
   std::string show_;
   std::string root_;
 };
-
 
 // The module with a fault of the same kind: it is never an error, the run
 // goes on in silence. Offsets are those of the XM header.
