@@ -131,7 +131,15 @@ TEST_F(ShowFolder, ALeadingTabMovesTheLineOneCellRight) {
 }
 
 TEST_F(ShowFolder, TheLogoShowsEachFrameFourTimesInOrderAndStaysInItsBlock) {
-  load_frame_strip(logo_strip);  // the run's strip, loaded as start-up does
+  // The run's strip, made and loaded as start-up does; the test may run in a
+  // process of its own, where no run has set it up before.
+  logo_strip = FrameStrip{};
+  logo_strip.width = LOGO_SIZE;
+  logo_strip.height = LOGO_SIZE;
+  logo_strip.frame_count = 10;
+  logo_strip.name_prefix = "images\\01000";
+  logo_strip.name_suffix = ".tga";
+  load_frame_strip(logo_strip);
   fill_random();
   std::vector<std::uint32_t> before = snapshot();
   std::uint32_t tick = 0;
