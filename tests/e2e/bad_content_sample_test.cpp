@@ -9,6 +9,7 @@
 #include <signal.h>
 #include <sys/resource.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -147,7 +148,8 @@ INSTANTIATE_TEST_SUITE_P(Sample, RealBadContent,
                                            MODULE),
                          [](const auto& info) {
                            std::string name = info.param.path.substr(info.param.path.find('/') + 1);
-                           return name.substr(0, name.find('.'));
+                           name = name.substr(0, name.find('.'));
+                           return std::isdigit(static_cast<unsigned char>(name[0])) ? "frame" + name : name;
                          });
 
 }  // namespace
