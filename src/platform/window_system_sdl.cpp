@@ -1,5 +1,8 @@
 // Window system on SDL2: SDL events become the program's messages in a fixed
 // ring (no allocation per frame); the window procedure runs on dispatch.
+#include <X11/Xlib.h>
+#include <dlfcn.h>
+
 #include <cstdio>
 #include <cstring>
 
@@ -30,6 +33,37 @@ win::Message queue[QUEUE_SIZE];
 int queue_head = 0;
 int queue_length = 0;
 
+// Set when the display destroyed the window under the program (another X
+// client or the window manager); reported once as a destroy message.
+bool window_lost = false;
+bool window_lost_reported = false;
+XErrorHandler previous_x_error_handler = nullptr;
+
+// Xlib's handler for errors the server reports. A window or drawable that no
+// longer exists means the program's window was destroyed from outside: the run
+// learns it through the destroy message rather than Xlib's default of ending
+// the process. Every other error goes to the handler that was there before.
+int on_x_error(Display* display, XErrorEvent* error) {
+  if (error->error_code == BadWindow || error->error_code == BadDrawable) {
+    window_lost = true;
+    return 0;
+  }
+  return previous_x_error_handler != nullptr ? previous_x_error_handler(display, error) : 0;
+}
+
+// On X11, puts on_x_error in front of the handler SDL installed. Xlib is
+// already loaded by SDL; it is looked up rather than linked.
+void watch_for_a_lost_window() {
+  const char* driver = SDL_GetCurrentVideoDriver();
+  if (driver == nullptr || std::strcmp(driver, "x11") != 0 || previous_x_error_handler != nullptr) return;
+  void* xlib = dlopen("libX11.so.6", RTLD_NOW | RTLD_NOLOAD);
+  if (xlib == nullptr) return;
+  using SetHandler = XErrorHandler (*)(XErrorHandler);
+  if (auto set_handler = reinterpret_cast<SetHandler>(dlsym(xlib, "XSetErrorHandler")))
+    previous_x_error_handler = set_handler(on_x_error);
+  dlclose(xlib);
+}
+
 bool push_message(const win::Message& message) {
   if (queue_length == QUEUE_SIZE) return false;  // a flood of input: drop the newest
   queue[(queue_head + queue_length) % QUEUE_SIZE] = message;
@@ -50,6 +84,10 @@ win::WParam virtual_key(SDL_Keycode key) {
 // Turns pending SDL events into queued messages for the program's window.
 void translate_sdl_events() {
   win::WindowHandle window = program_window.sdl_window ? &program_window : nullptr;
+  if (window_lost && !window_lost_reported && window != nullptr) {
+    window_lost_reported = true;
+    push_message({window, win::MSG_DESTROY, 0, 0});
+  }
   SDL_Event event;
   while (SDL_PollEvent(&event)) {
     switch (event.type) {
@@ -121,6 +159,7 @@ WindowHandle create_window(std::uint32_t, const char* class_name, const char* ti
   SDL_Window* sdl_window = SDL_CreateWindow(title, x, y, width, height, SDL_WINDOW_HIDDEN);
   if (sdl_window == nullptr) return nullptr;
   program_window = Window{sdl_window, window_class->procedure};
+  watch_for_a_lost_window();
   return &program_window;
 }
 
