@@ -6,6 +6,7 @@
 #include <X11/extensions/Xfixes.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -55,6 +56,8 @@ XServer::XServer() {
   if (pipe(fds) != 0) return;
   pid_t pid = fork();
   if (pid == 0) {
+    // Should the test process die before it can stop the server, the server goes too.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
     close(fds[0]);
     int null_fd = open("/dev/null", O_WRONLY);
     dup2(null_fd, 1);
@@ -154,6 +157,7 @@ Process::Process(const std::string& program, const std::string& folder, const st
   error_file_ = name;
   pid_ = fork();
   if (pid_ == 0) {
+    prctl(PR_SET_PDEATHSIG, SIGKILL);  // no program left behind by a test process that died
     for (const std::string& entry : env) {
       std::size_t equals = entry.find('=');
       std::string key = entry.substr(0, equals), value = entry.substr(equals + 1);
