@@ -4,6 +4,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xfixes.h>
+#include <X11/extensions/XTest.h>
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/prctl.h>
@@ -121,6 +122,14 @@ Screen XServer::capture() const {
   }
   XDestroyImage(image);
   return pixels;
+}
+
+bool XServer::click_now() const {
+  if (connection_ == nullptr) return false;
+  bool sent = XTestFakeButtonEvent(connection_, 1, True, CurrentTime) &&
+              XTestFakeButtonEvent(connection_, 1, False, CurrentTime);
+  XSync(connection_, False);
+  return sent;
 }
 
 bool XServer::request_close(const std::string& title) const {

@@ -1,7 +1,8 @@
 // A private X server (Xvfb, 640 x 480 x 24) for the real-window tests, the
 // real `report` process started in it, and the tools that drive and watch
 // it: xdotool for the pointer and keys, an Xlib connection for screen
-// captures, the close request and the pointer's image.
+// captures, a click at a known moment, the close request and the pointer's
+// image.
 #pragma once
 
 #include <sys/types.h>
@@ -33,6 +34,10 @@ class XServer {
   bool xdotool(const std::string& arguments) const;
   // The whole screen as the framebuffer of the root window holds it; empty on failure.
   Screen capture() const;
+  // A left click (press and release) sent at once from this connection,
+  // for when the moment of the click matters: xdotool sends its click only
+  // after its own start-up, which takes long on a loaded machine.
+  bool click_now() const;
   // Asks the window with this title to close (WM_DELETE_WINDOW), as a
   // desktop's close button does; false when there is no such window.
   bool request_close(const std::string& title) const;
