@@ -1,8 +1,13 @@
 // Xvfb, child processes and screen capture for the real-window tests.
 #include "x_session.h"
 
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/Xfixes.h>
+#include <X11/extensions/XTest.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -22,19 +27,26 @@ std::string show_folder() { return REPORT_SHOW_DIR; }
 
 namespace {
 
-std::string run_capture_output(const std::string& command) {
-  std::string output;
-  if (FILE* pipe = popen(command.c_str(), "r")) {
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, n);
-    pclose(pipe);
-  }
-  return output;
-}
+// A window that vanishes between two requests is no reason to end the test
+// process, which is what Xlib's default handler would do.
+int ignore_x_error(Display*, XErrorEvent*) { return 0; }
 
-std::uint32_t read_be32(const unsigned char* p) {
-  return (std::uint32_t(p[0]) << 24) | (std::uint32_t(p[1]) << 16) | (std::uint32_t(p[2]) << 8) | p[3];
+// The top-level window titled `title`, or 0.
+Window find_window(Display* display, const std::string& title) {
+  Window root_return, parent_return, *children = nullptr;
+  unsigned count = 0;
+  if (!XQueryTree(display, DefaultRootWindow(display), &root_return, &parent_return, &children, &count))
+    return 0;
+  Window found = 0;
+  for (unsigned i = 0; i < count && found == 0; ++i) {
+    char* name = nullptr;
+    if (XFetchName(display, children[i], &name) && name != nullptr) {
+      if (title == name) found = children[i];
+      XFree(name);
+    }
+  }
+  if (children != nullptr) XFree(children);
+  return found;
 }
 
 }  // namespace
@@ -45,6 +57,8 @@ XServer::XServer() {
   if (pipe(fds) != 0) return;
   pid_t pid = fork();
   if (pid == 0) {
+    // Should the test process die before it can stop the server, the server goes too.
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
     close(fds[0]);
     int null_fd = open("/dev/null", O_WRONLY);
     dup2(null_fd, 1);
@@ -70,9 +84,12 @@ XServer::XServer() {
   }
   pid_ = pid;
   display_ = ":" + number;
+  XSetErrorHandler(ignore_x_error);
+  connection_ = XOpenDisplay(display_.c_str());
 }
 
 XServer::~XServer() {
+  if (connection_ != nullptr) XCloseDisplay(connection_);
   if (pid_ > 0) {
     kill(pid_, SIGTERM);
     waitpid(pid_, nullptr, 0);
@@ -84,31 +101,63 @@ bool XServer::xdotool(const std::string& arguments) const {
   return std::system(command.c_str()) == 0;
 }
 
-std::vector<std::uint32_t> XServer::capture() const {
-  // xwd writes a big-endian header, then (for a 24-bit TrueColor screen)
-  // 32-bit pixels in the byte order the header names.
-  std::string data = run_capture_output("DISPLAY=" + display_ + " xwd -root -silent 2>/dev/null");
-  if (data.size() < 100) return {};
-  const auto* bytes = reinterpret_cast<const unsigned char*>(data.data());
-  std::uint32_t header_size = read_be32(bytes);
-  std::uint32_t width = read_be32(bytes + 16), height = read_be32(bytes + 20);
-  std::uint32_t byte_order = read_be32(bytes + 28);
-  std::uint32_t bits_per_pixel = read_be32(bytes + 44), line_bytes = read_be32(bytes + 48);
-  std::uint32_t colour_entries = read_be32(bytes + 76);
-  std::size_t offset = header_size + std::size_t(colour_entries) * 12;
-  if (width != 640 || height != 480 || bits_per_pixel != 32 ||
-      data.size() < offset + std::size_t(line_bytes) * height)
-    return {};
-  std::vector<std::uint32_t> pixels(640 * 480);
-  for (std::uint32_t y = 0; y < height; ++y)
-    for (std::uint32_t x = 0; x < width; ++x) {
-      const unsigned char* p = bytes + offset + std::size_t(y) * line_bytes + x * 4;
-      std::uint32_t v = byte_order == 0 ? (std::uint32_t(p[3]) << 24 | std::uint32_t(p[2]) << 16 |
-                                           std::uint32_t(p[1]) << 8 | p[0])
-                                        : read_be32(p);
-      pixels[y * 640 + x] = v & 0x00FFFFFFu;
+Screen XServer::capture() const {
+  if (connection_ == nullptr) return {};
+  XImage* image = XGetImage(connection_, DefaultRootWindow(connection_), 0, 0, 640, 480, AllPlanes, ZPixmap);
+  if (image == nullptr) return {};
+  Screen pixels;
+  // A 24-bit screen keeps each pixel in a 32-bit word, 0x00RRGGBB.
+  if (image->width == 640 && image->height == 480 && image->bits_per_pixel == 32) {
+    pixels.resize(640 * 480);
+    for (int y = 0; y < 480; ++y) {
+      const auto* row = reinterpret_cast<const unsigned char*>(image->data) + std::size_t(y) * image->bytes_per_line;
+      for (int x = 0; x < 640; ++x) {
+        const unsigned char* p = row + x * 4;
+        std::uint32_t v = image->byte_order == LSBFirst
+                              ? std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16
+                              : std::uint32_t(p[3]) | std::uint32_t(p[2]) << 8 | std::uint32_t(p[1]) << 16;
+        pixels[std::size_t(y) * 640 + x] = v;
+      }
     }
+  }
+  XDestroyImage(image);
   return pixels;
+}
+
+bool XServer::click_now() const {
+  if (connection_ == nullptr) return false;
+  bool sent = XTestFakeButtonEvent(connection_, 1, True, CurrentTime) &&
+              XTestFakeButtonEvent(connection_, 1, False, CurrentTime);
+  XSync(connection_, False);
+  return sent;
+}
+
+bool XServer::request_close(const std::string& title) const {
+  if (connection_ == nullptr) return false;
+  Window window = find_window(connection_, title);
+  if (window == 0) return false;
+  XEvent event{};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(connection_, "WM_PROTOCOLS", False);
+  event.xclient.format = 32;
+  event.xclient.data.l[0] = static_cast<long>(XInternAtom(connection_, "WM_DELETE_WINDOW", False));
+  event.xclient.data.l[1] = CurrentTime;
+  bool sent = XSendEvent(connection_, window, False, NoEventMask, &event) != 0;
+  XSync(connection_, False);
+  return sent;
+}
+
+bool XServer::pointer_hidden() const {
+  if (connection_ == nullptr) return false;
+  XFixesCursorImage* cursor = XFixesGetCursorImage(connection_);
+  if (cursor == nullptr) return false;
+  bool hidden = true;
+  // The pixels are ARGB words, one per unsigned long.
+  for (int i = 0; i < cursor->width * cursor->height; ++i)
+    if ((cursor->pixels[i] >> 24) & 0xFF) hidden = false;
+  XFree(cursor);
+  return hidden;
 }
 
 Process::Process(const std::string& program, const std::string& folder, const std::vector<std::string>& env) {
@@ -117,6 +166,7 @@ Process::Process(const std::string& program, const std::string& folder, const st
   error_file_ = name;
   pid_ = fork();
   if (pid_ == 0) {
+    prctl(PR_SET_PDEATHSIG, SIGKILL);  // no program left behind by a test process that died
     for (const std::string& entry : env) {
       std::size_t equals = entry.find('=');
       std::string key = entry.substr(0, equals), value = entry.substr(equals + 1);

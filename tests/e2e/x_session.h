@@ -1,6 +1,8 @@
 // A private X server (Xvfb, 640 x 480 x 24) for the real-window tests, the
 // real `report` process started in it, and the tools that drive and watch
-// it: xdotool for the pointer and keys, xwd for screen captures.
+// it: xdotool for the pointer and keys, an Xlib connection for screen
+// captures, a click at a known moment, the close request and the pointer's
+// image.
 #pragma once
 
 #include <sys/types.h>
@@ -10,7 +12,12 @@
 #include <string>
 #include <vector>
 
+typedef struct _XDisplay Display;
+
 namespace e2e {
+
+// A whole screen: 640 x 480 pixels 0x00RRGGBB, rows top first.
+using Screen = std::vector<std::uint32_t>;
 
 // An Xvfb server on a free display number; stopped when the value dies.
 class XServer {
@@ -25,12 +32,22 @@ class XServer {
 
   // Runs an xdotool command line against this display; true when it succeeded.
   bool xdotool(const std::string& arguments) const;
-  // The whole screen as 640 x 480 pixels 0x00RRGGBB; empty on failure.
-  std::vector<std::uint32_t> capture() const;
+  // The whole screen as the framebuffer of the root window holds it; empty on failure.
+  Screen capture() const;
+  // A left click (press and release) sent at once from this connection,
+  // for when the moment of the click matters: xdotool sends its click only
+  // after its own start-up, which takes long on a loaded machine.
+  bool click_now() const;
+  // Asks the window with this title to close (WM_DELETE_WINDOW), as a
+  // desktop's close button does; false when there is no such window.
+  bool request_close(const std::string& title) const;
+  // True when the pointer's image on screen is wholly transparent.
+  bool pointer_hidden() const;
 
  private:
   pid_t pid_ = -1;
   std::string display_;
+  Display* connection_ = nullptr;  // the tests' own client connection
 };
 
 // A child process with its standard error collected into a file.
