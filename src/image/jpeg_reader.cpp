@@ -74,12 +74,15 @@ bool run_jpeg_decode(JpegDecode* decode, const std::uint8_t* data, std::size_t s
   JSAMPARRAY row = (*info->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(info), JPOOL_IMAGE,
                                               info->output_width * info->output_components, 1);
   while (info->output_scanline < info->output_height) {
-    if (jpeg_read_scanlines(info, row, 1) != 1) return false;  // only a suspending source does that
-    std::uint8_t* out = decode->rgb + (info->output_scanline - 1) * w * 3;
-    const JSAMPLE* samples = row[0];
+    std::uint8_t* out = decode->rgb + std::size_t{info->output_scanline} * w * 3;
     if (components == 3) {
-      std::memcpy(out, samples, w * 3);
+      // Red, green, blue rows are already the intermediate layout: the library
+      // writes them in place, which spares a slide change a copy of every row.
+      JSAMPROW in_place = out;
+      if (jpeg_read_scanlines(info, &in_place, 1) != 1) return false;  // only a suspending source does that
     } else {
+      if (jpeg_read_scanlines(info, row, 1) != 1) return false;
+      const JSAMPLE* samples = row[0];
       for (std::size_t k = 0; k < w; ++k) out[3 * k] = out[3 * k + 1] = out[3 * k + 2] = samples[k];
     }
   }
@@ -95,7 +98,21 @@ void store_jpeg_pixels(const std::uint8_t* rgb, std::uint32_t width, std::uint32
   if (pixels == nullptr) report_fatal("could not load image", path);
   std::size_t count = static_cast<std::size_t>(width) * height;
   std::uint32_t* out = pixels.get();
-  for (std::size_t i = 0; i < count; ++i, rgb += 3)
+  // Four pixels at a time from three little-endian words of the intermediate
+  // buffer (R0 G0 B0 R1 | G1 B1 R2 G2 | B2 R3 G3 B3): a slide change converts
+  // 76,800 pixels, and byte by byte this loop cost as much as a fifth of the decode.
+  std::size_t i = 0;
+  for (; i + 4 <= count; i += 4, rgb += 12) {
+    std::uint32_t a, b, c;
+    std::memcpy(&a, rgb, 4);
+    std::memcpy(&b, rgb + 4, 4);
+    std::memcpy(&c, rgb + 8, 4);
+    out[i] = __builtin_bswap32(a) >> 8;
+    out[i + 1] = (a >> 24) << 16 | (b & 0xFFu) << 8 | ((b >> 8) & 0xFFu);
+    out[i + 2] = ((b >> 16) & 0xFFu) << 16 | (b >> 24) << 8 | (c & 0xFFu);
+    out[i + 3] = __builtin_bswap32(c) & 0x00FFFFFFu;
+  }
+  for (; i < count; ++i, rgb += 3)
     out[i] = static_cast<std::uint32_t>(rgb[0]) << 16 | static_cast<std::uint32_t>(rgb[1]) << 8 | rgb[2];
   image.height = static_cast<std::int32_t>(height);
   image.bits_per_pixel = 32;
