@@ -15,6 +15,10 @@
 #include <time.h>
 #include <unistd.h>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -153,20 +157,50 @@ bool shown_unscaled(const ptc::Console& console, const SDL_Surface* surface) {
          surface->format->format == SDL_PIXELFORMAT_RGB888 && surface->pitch >= console.width * 4;
 }
 
+// Copies one row into the window's surface. The display reads the surface
+// from memory, not from this core's cache, so streaming stores that bypass
+// the cache save reading every target line first.
+void copy_row(std::uint8_t* to, const std::uint8_t* from, std::size_t bytes) {
+#if defined(__SSE2__)
+  if (reinterpret_cast<std::uintptr_t>(to) % 16 == 0 && bytes % 64 == 0) {
+    auto* target = reinterpret_cast<__m128i*>(to);
+    const auto* source = reinterpret_cast<const __m128i*>(from);
+    for (std::size_t i = 0; i < bytes / 16; i += 4) {
+      __m128i a = _mm_loadu_si128(source + i), b = _mm_loadu_si128(source + i + 1);
+      __m128i c = _mm_loadu_si128(source + i + 2), d = _mm_loadu_si128(source + i + 3);
+      _mm_stream_si128(target + i, a);
+      _mm_stream_si128(target + i + 1, b);
+      _mm_stream_si128(target + i + 2, c);
+      _mm_stream_si128(target + i + 3, d);
+    }
+    return;
+  }
+#endif
+  std::memcpy(to, from, bytes);
+}
+
 // Copies the rows of `pixels` that differ from `target` (every row when
-// `all`) and widens the console's band of changed rows to cover them.
+// `all`) and widens the console's band of changed rows to cover them. Rows
+// bound for the window's surface are streamed; those for `last_frame` are
+// read again at once by the scaling and go through the cache.
 void copy_changed_rows(ptc::Console& console, const std::uint8_t* pixels, int pitch, std::uint8_t* target,
-                       int target_pitch, bool all) {
+                       int target_pitch, bool all, bool to_surface) {
   const std::size_t row_bytes = static_cast<std::size_t>(console.width) * 4;
   int top = console.height, end = 0;
   for (int y = 0; y < console.height; ++y) {
     const std::uint8_t* from = pixels + static_cast<std::ptrdiff_t>(y) * pitch;
     std::uint8_t* to = target + static_cast<std::ptrdiff_t>(y) * target_pitch;
     if (!all && std::memcmp(from, to, row_bytes) == 0) continue;
-    std::memcpy(to, from, row_bytes);
+    if (to_surface)
+      copy_row(to, from, row_bytes);
+    else
+      std::memcpy(to, from, row_bytes);
     top = std::min(top, y);
     end = y + 1;
   }
+#if defined(__SSE2__)
+  _mm_sfence();  // the streamed rows are in memory before the display is told
+#endif
   if (top >= end) return;
   bool empty = console.dirty_top >= console.dirty_end;
   console.dirty_top = empty ? top : std::min(console.dirty_top, top);
@@ -191,12 +225,12 @@ bool upload_software(ptc::Console& console, const void* pixels, int pitch) {
     if (SDL_MUSTLOCK(surface)) SDL_LockSurface(surface);
     auto* target = static_cast<std::uint8_t*>(surface->pixels) +
                    static_cast<std::ptrdiff_t>(console.picture.y) * surface->pitch + console.picture.x * 4;
-    copy_changed_rows(console, rows, pitch, target, surface->pitch, console.whole_update);
+    copy_changed_rows(console, rows, pitch, target, surface->pitch, console.whole_update, true);
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
     return true;
   }
   copy_changed_rows(console, rows, pitch, reinterpret_cast<std::uint8_t*>(last_frame), console.width * 4,
-                    console.whole_update);
+                    console.whole_update, false);
   if (console.dirty_top >= console.dirty_end) return true;
   // Scale the changed band of rows onto the rows of the window it covers.
   SDL_Rect from{0, console.dirty_top, console.width, console.dirty_end - console.dirty_top};
