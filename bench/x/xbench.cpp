@@ -305,16 +305,23 @@ void measure_playback(double seconds) {
   double cpu0 = process_cpu_ns(run.pid), rss0 = status_kb(run.pid, "VmRSS:");
   double rss_after_minute = NAN;
   std::vector<double> rss_samples;
-  while (now_ns() - t0 < seconds * 1e9) {
+  bool ended_early = false;
+  while (now_ns() - t0 < seconds * 1e9 && !ended_early) {
     sleep_s(std::min(5.0, seconds - (now_ns() - t0) / 1e9 + 0.001));
+    // Something else may end the program (a signal from outside); the
+    // figures then cover less than the window asked for.
+    ended_early = waitpid(run.pid, nullptr, WNOHANG) == run.pid;
+    if (ended_early) break;
     rss_samples.push_back(status_kb(run.pid, "VmRSS:"));
     if (std::isnan(rss_after_minute) && now_ns() - t0 >= 60e9) rss_after_minute = rss_samples.back();
   }
   long long t1 = now_ns();
   double cpu1 = process_cpu_ns(run.pid), rss1 = status_kb(run.pid, "VmRSS:");
   double hwm = status_kb(run.pid, "VmHWM:");
-  xdotool("key Escape");
-  finish(run, 10);
+  if (!ended_early) {
+    xdotool("key Escape");
+    finish(run, 10);
+  }
 
   Frames frames = frames_of(read_notes(run.log));
   clean(run);
@@ -341,6 +348,7 @@ void measure_playback(double seconds) {
     else
       mallocs += present.second.mallocs;
   }
+  put("playback_ended_early", ended_early ? 1 : 0);
   put("playback_seconds", (t1 - t0) / 1e9);
   put("playback_frames", frames_in_window);
   put("playback_presents", presents);
