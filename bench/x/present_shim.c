@@ -5,9 +5,11 @@
  *                     on the main thread since the previous one;
  *   S <ns>            each return from an absolute CLOCK_MONOTONIC sleep
  *                     (the end of a paced frame).
- * Times are CLOCK_MONOTONIC nanoseconds. The notes are kept in memory and
- * written to $REPORT_BENCH_LOG when the process exits normally; the time of
- * the first present goes at once to $REPORT_BENCH_LOG.first. */
+ * Times are CLOCK_MONOTONIC nanoseconds. The notes are gathered in a small
+ * fixed buffer and appended to $REPORT_BENCH_LOG whenever it fills and when
+ * the process exits normally, so the shim's own memory does not grow with
+ * the length of a run; the time of the first present goes at once to
+ * $REPORT_BENCH_LOG.first. */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <fcntl.h>
@@ -18,7 +20,7 @@
 #include <time.h>
 #include <unistd.h>
 
-enum { MAX_NOTES = 1 << 20 };
+enum { MAX_NOTES = 4096 };
 struct note {
   char kind;
   long long ns;
@@ -46,7 +48,10 @@ static long long now_ns(void) {
   return t.tv_sec * 1000000000ll + t.tv_nsec;
 }
 
+static void write_notes(void);
+
 static void add_note(char kind, long mallocs) {
+  if (note_count == MAX_NOTES) write_notes();
   if (note_count < MAX_NOTES) {
     notes[note_count].kind = kind;
     notes[note_count].ns = now_ns();
@@ -91,7 +96,7 @@ static void note_first_present(void) {
   snprintf(name, sizeof name, "%s.first", path);
   FILE* file = fopen(name, "w");
   if (file == NULL) return;
-  fprintf(file, "%lld\n", notes[note_count - 1].ns);
+  fprintf(file, "%lld\n", notes[note_count - 1].ns);  // once, at the first present
   fclose(file);
 }
 
@@ -136,11 +141,25 @@ int clock_nanosleep(clockid_t clock, int flags, const struct timespec* until, st
   return result;
 }
 
-__attribute__((destructor)) static void write_notes(void) {
+// Appends the gathered notes to the log with plain system calls (no stdio,
+// no heap), then empties the buffer.
+static void write_notes(void) {
+  static int log_fd = -1;
   const char* path = getenv("REPORT_BENCH_LOG");
   if (path == NULL) return;
-  FILE* file = fopen(path, "w");
-  if (file == NULL) return;
-  for (long i = 0; i < note_count; ++i) fprintf(file, "%c %lld %ld\n", notes[i].kind, notes[i].ns, notes[i].mallocs);
-  fclose(file);
+  if (log_fd < 0) log_fd = open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (log_fd < 0) return;
+  static char text[MAX_NOTES * 48];
+  size_t length = 0;
+  for (long i = 0; i < note_count; ++i)
+    length += (size_t)snprintf(text + length, sizeof text - length, "%c %lld %ld\n", notes[i].kind, notes[i].ns,
+                               notes[i].mallocs);
+  for (size_t done = 0; done < length;) {
+    ssize_t n = write(log_fd, text + done, length - done);
+    if (n <= 0) break;
+    done += (size_t)n;
+  }
+  note_count = 0;
 }
+
+__attribute__((destructor)) static void write_remaining_notes(void) { write_notes(); }
