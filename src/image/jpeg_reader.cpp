@@ -78,12 +78,15 @@ bool run_jpeg_decode(JpegDecode* decode, const std::uint8_t* data, std::size_t s
   JSAMPARRAY row = (*info->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(info), JPOOL_IMAGE,
                                               info->output_width * info->output_components, 1);
   while (info->output_scanline < info->output_height) {
-    if (jpeg_read_scanlines(info, row, 1) != 1) return false;  // only a suspending source does that
-    std::uint8_t* out = decode->rgb + (info->output_scanline - 1) * w * 3;
-    const JSAMPLE* samples = row[0];
+    std::uint8_t* out = decode->rgb + std::size_t{info->output_scanline} * w * 3;
     if (components == 3) {
-      std::memcpy(out, samples, w * 3);
+      // Red, green, blue rows are already the intermediate layout: the library
+      // writes them in place, which spares a slide change a copy of every row.
+      JSAMPROW in_place = out;
+      if (jpeg_read_scanlines(info, &in_place, 1) != 1) return false;  // only a suspending source does that
     } else {
+      if (jpeg_read_scanlines(info, row, 1) != 1) return false;
+      const JSAMPLE* samples = row[0];
       for (std::size_t k = 0; k < w; ++k) out[3 * k] = out[3 * k + 1] = out[3 * k + 2] = samples[k];
     }
   }

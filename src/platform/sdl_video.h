@@ -1,5 +1,5 @@
 // What the SDL2 window system and display console backends share: the one
-// window, the renderer drawing into it, and the start of SDL's video.
+// window, where the console's picture lies in it, and the start of SDL's video.
 #pragma once
 
 #include <SDL.h>
@@ -8,6 +8,6 @@
 bool sdl_video_start();
 // The program's window, once created; nullptr before.
 SDL_Window* sdl_program_window();
-// The console's renderer while the console is open; nullptr otherwise.
-SDL_Renderer* sdl_console_renderer();
-void set_sdl_console_renderer(SDL_Renderer* renderer);
+// A window position in the console's frame pixels (outside the picture they
+// fall outside the frame); false while no console is open.
+bool sdl_window_to_console(int x, int y, int* console_x, int* console_y);

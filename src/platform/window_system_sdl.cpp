@@ -216,11 +216,10 @@ bool get_cursor_pos(Point* point) {
   int x = 0, y = 0;
   SDL_GetMouseState(&x, &y);
   // Report the position in the console's 640 x 480 pixels, whatever the window's size.
-  if (SDL_Renderer* renderer = sdl_console_renderer()) {
-    float lx = 0, ly = 0;
-    SDL_RenderWindowToLogical(renderer, x, y, &lx, &ly);
-    x = static_cast<int>(lx);
-    y = static_cast<int>(ly);
+  int console_x = 0, console_y = 0;
+  if (sdl_window_to_console(x, y, &console_x, &console_y)) {
+    x = console_x;
+    y = console_y;
   }
   point->x = x < 0 ? 0 : (x > 639 ? 639 : x);
   point->y = y < 0 ? 0 : (y > 479 ? 479 : y);
