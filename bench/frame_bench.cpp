@@ -52,13 +52,7 @@ void load_show() {
   fake::reset_program_state();
   if (chdir(fake::show_folder().c_str()) != 0) throw std::runtime_error("no built-in show");
   build_slide_table();
-  logo_strip = FrameStrip{};
-  logo_strip.width = LOGO_SIZE;
-  logo_strip.height = LOGO_SIZE;
-  logo_strip.frame_count = 10;
-  logo_strip.name_prefix = "images\\01000";
-  logo_strip.name_suffix = ".tga";
-  load_frame_strip(logo_strip);
+  load_logo_strip(logo_strip);
   load_artwork_catalogue();
   sample_cursor();
   show_first_slide();

@@ -27,17 +27,17 @@ void draw_program_cursor() {
               cursor_y);
 }
 
-void load_logo_strip() {
-  logo_strip = FrameStrip{};
-  logo_strip.width = LOGO_SIZE;
-  logo_strip.height = LOGO_SIZE;
-  logo_strip.frame_count = 10;
-  logo_strip.name_prefix = "images\\01000";
-  logo_strip.name_suffix = ".tga";
-  load_frame_strip(logo_strip);
-}
-
 }  // namespace
+
+void load_logo_strip(FrameStrip& strip) {
+  strip = FrameStrip{};
+  strip.width = LOGO_SIZE;
+  strip.height = LOGO_SIZE;
+  strip.frame_count = 10;
+  strip.name_prefix = "images\\01000";
+  strip.name_suffix = ".tga";
+  load_frame_strip(strip);
+}
 
 LoopEnd run_frame_loop(win::WindowHandle window) {
   for (;;) {
@@ -76,7 +76,7 @@ int run_program(win::InstanceHandle instance, int show_command) {
   // 2-4. The show, the logo animation and its tick.
   build_slide_table();
   current_slide = 0;
-  load_logo_strip();
+  load_logo_strip(logo_strip);
   anim_tick = 0;
 
   // 5. The artwork, in the catalogue's order.

@@ -11,6 +11,10 @@
 extern FrameStrip logo_strip;
 extern std::uint32_t anim_tick;
 
+// Makes the logo strip of the run (ten 70 x 70 frames, images\01000N.tga)
+// in `strip` and loads its frames.
+void load_logo_strip(FrameStrip& strip);
+
 // The program's entry: runs the show and returns the exit code. A window that
 // cannot be created ends the run with "could not create window" and 1.
 int program_entry(win::InstanceHandle instance, int show_command);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/catalogue.h"
+#include "app/run.h"
 #include "image/logo_strip.h"
 #include "player/slide_table.h"
 #include "player/slides.h"
@@ -131,12 +132,7 @@ TEST_F(ShowFolder, ALeadingTabMovesTheLineOneCellRight) {
 
 FrameStrip logo_as_loaded_at_start_up() {
   FrameStrip strip;
-  strip.width = 70;
-  strip.height = 70;
-  strip.frame_count = 10;
-  strip.name_prefix = "images\\01000";
-  strip.name_suffix = ".tga";
-  load_frame_strip(strip);
+  load_logo_strip(strip);
   return strip;
 }
 
