@@ -21,6 +21,7 @@
 #include <jpeglib.h>
 
 #include "alloc_count.h"
+#include "bare_jpeg.h"
 #include "app/catalogue.h"
 #include "app/fade.h"
 #include "app/run.h"
@@ -78,19 +79,9 @@ std::vector<unsigned char> file_bytes(const char* program_path) {
 // libjpeg alone on a file in memory: default parameters, scanlines read one
 // at a time into one row and dropped.
 void bare_decode(const std::vector<unsigned char>& jpeg) {
-  jpeg_decompress_struct info;
-  jpeg_error_mgr errors;
-  info.err = jpeg_std_error(&errors);
-  jpeg_create_decompress(&info);
-  jpeg_mem_src(&info, jpeg.data(), static_cast<unsigned long>(jpeg.size()));
-  jpeg_read_header(&info, TRUE);
-  jpeg_start_decompress(&info);
-  JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
-                                              info.output_width * info.output_components, 1);
-  while (info.output_scanline < info.output_height) jpeg_read_scanlines(&info, row, 1);
-  benchmark::DoNotOptimize(row[0][0]);
-  jpeg_finish_decompress(&info);
-  jpeg_destroy_decompress(&info);
+  bare_jpeg_decode([&](jpeg_decompress_struct& info) {
+    jpeg_mem_src(&info, jpeg.data(), static_cast<unsigned long>(jpeg.size()));
+  });
 }
 
 long status_kb(const char* field) {

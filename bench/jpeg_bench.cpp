@@ -13,6 +13,7 @@
 
 #include <jpeglib.h>
 
+#include "bare_jpeg.h"
 #include "image/jpeg_reader.h"
 #include "image/readers.h"
 #include "support/jpeg_encode.h"
@@ -102,19 +103,7 @@ void BM_bare_libjpeg_decode(benchmark::State& state) {
   const std::string& path = photograph_path(width, height);
   for (auto _ : state) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    jpeg_decompress_struct info;
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_decompress(&info);
-    jpeg_stdio_src(&info, file);
-    jpeg_read_header(&info, TRUE);
-    jpeg_start_decompress(&info);
-    JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
-                                                info.output_width * info.output_components, 1);
-    while (info.output_scanline < info.output_height) jpeg_read_scanlines(&info, row, 1);
-    benchmark::DoNotOptimize(row[0][0]);
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
+    bare_jpeg_decode([&](jpeg_decompress_struct& info) { jpeg_stdio_src(&info, file); });
     std::fclose(file);
   }
   set_counters(state, width, height);
