@@ -23,6 +23,8 @@
 #include <string>
 #include <vector>
 
+#include "support/xvfb.h"
+
 namespace {
 
 constexpr double REFRESH_HZ = 60.0;  // Xvfb reports no rate; the console then paces at 60 Hz
@@ -186,32 +188,6 @@ std::vector<Note> read_notes(const std::string& path) {
   Note note;
   while (file >> note.kind >> note.ns >> note.mallocs) notes.push_back(note);
   return notes;
-}
-
-// ---- Xvfb ----
-
-pid_t start_xvfb() {
-  int fds[2];
-  if (pipe(fds) != 0) return -1;
-  pid_t pid = fork();
-  if (pid == 0) {
-    close(fds[0]);
-    int null_fd = open("/dev/null", O_WRONLY);
-    dup2(null_fd, 1);
-    dup2(null_fd, 2);
-    std::string fd = std::to_string(fds[1]);
-    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "640x480x24", "-nolisten", "tcp",
-           "-noreset", static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  close(fds[1]);
-  std::string number;
-  char c;
-  while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-  close(fds[0]);
-  if (number.empty()) return -1;
-  display = ":" + number;
-  return pid;
 }
 
 // ---- the measurements ----
@@ -412,8 +388,8 @@ int main(int argc, char** argv) {
   build_dir = argv[1];
   int repetitions = argc > 2 ? std::atoi(argv[2]) : 3;
   double seconds = argc > 3 ? std::atof(argv[3]) : 20;
-  pid_t xvfb = start_xvfb();
-  if (xvfb < 0) {
+  pid_t server = xvfb::start(display);
+  if (server < 0) {
     std::fprintf(stderr, "xbench: Xvfb did not start\n");
     return 1;
   }
@@ -425,7 +401,6 @@ int main(int argc, char** argv) {
   }
   measure_playback(seconds);
   if (!soak) measure_bare_loop(std::min(seconds, 10.0));
-  kill(xvfb, SIGTERM);
-  waitpid(xvfb, nullptr, 0);
+  xvfb::stop(server);
   return 0;
 }

@@ -18,6 +18,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/xvfb.h"
+
 extern char** environ;
 
 namespace e2e {
@@ -52,48 +54,16 @@ Window find_window(Display* display, const std::string& title) {
 }  // namespace
 
 XServer::XServer() {
-  // Xvfb picks a free display itself and writes its number to the pipe.
-  int fds[2];
-  if (pipe(fds) != 0) return;
-  pid_t pid = fork();
-  if (pid == 0) {
-    // Should the test process die before it can stop the server, the server goes too.
-    prctl(PR_SET_PDEATHSIG, SIGTERM);
-    close(fds[0]);
-    int null_fd = open("/dev/null", O_WRONLY);
-    dup2(null_fd, 1);
-    dup2(null_fd, 2);
-    std::string fd = std::to_string(fds[1]);
-    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "640x480x24", "-nolisten", "tcp",
-           "-noreset", static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  close(fds[1]);
-  if (pid < 0) {
-    close(fds[0]);
-    return;
-  }
-  std::string number;
-  char c;
-  while (read(fds[0], &c, 1) == 1 && c != '\n') number += c;
-  close(fds[0]);
-  if (number.empty()) {
-    kill(pid, SIGTERM);
-    waitpid(pid, nullptr, 0);
-    return;
-  }
+  pid_t pid = xvfb::start(display_);
+  if (pid < 0) return;
   pid_ = pid;
-  display_ = ":" + number;
   XSetErrorHandler(ignore_x_error);
   connection_ = XOpenDisplay(display_.c_str());
 }
 
 XServer::~XServer() {
   if (connection_ != nullptr) XCloseDisplay(connection_);
-  if (pid_ > 0) {
-    kill(pid_, SIGTERM);
-    waitpid(pid_, nullptr, 0);
-  }
+  xvfb::stop(pid_);
 }
 
 bool XServer::xdotool(const std::string& arguments) const {
