@@ -10,6 +10,7 @@
 
 #include <jpeglib.h>
 
+#include "support/image_files.h"
 #include "support/jpeg_encode.h"
 
 namespace {
@@ -23,34 +24,12 @@ Bytes pattern(std::size_t count, unsigned step) {
 }
 
 Bytes tga(unsigned width, unsigned height, unsigned depth, std::size_t data_bytes) {
-  Bytes file(18, 0);
-  file[2] = 2;
-  file[12] = width & 0xFF;
-  file[13] = width >> 8;
-  file[14] = height & 0xFF;
-  file[15] = height >> 8;
-  file[16] = static_cast<std::uint8_t>(depth);
-  Bytes data = pattern(data_bytes, 7);
-  file.insert(file.end(), data.begin(), data.end());
-  return file;
+  return fixture::make_tga(width, height, depth, pattern(data_bytes, 7));
 }
 
 Bytes pcx(unsigned right, unsigned bottom, const Bytes& data, bool with_palette) {
-  Bytes file(128, 0);
-  file[0] = 10;
-  file[1] = 5;
-  file[2] = 1;
-  file[3] = 8;
-  file[8] = right & 0xFF;
-  file[9] = right >> 8;
-  file[10] = bottom & 0xFF;
-  file[11] = bottom >> 8;
-  file.insert(file.end(), data.begin(), data.end());
-  if (with_palette) {
-    file.push_back(12);
-    Bytes palette = pattern(768, 3);
-    file.insert(file.end(), palette.begin(), palette.end());
-  }
+  Bytes file = fixture::make_pcx(right, bottom, data, with_palette ? pattern(768, 3) : Bytes{});
+  if (!with_palette) file.pop_back();  // nor the palette's marker: the file ends inside its data
   return file;
 }
 
